@@ -1,0 +1,27 @@
+// Files named by wide paths, on Windows and natively alike.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+// fopen with a wide path and a narrow mode ("rb", "wb", ...).
+FILE* OpenFile(const std::wstring& path, const char* mode);
+
+// The length of an open file, or false when it cannot be told.
+bool GetOpenFileSize(FILE* file, uint64_t* size);
+
+// Writes the bytes to a temporary file beside `path` and renames it over
+// `path`, so an existing file is replaced whole or not at all. False, with
+// `path` untouched and no temporary left behind, when any step fails.
+bool WriteFileReplacing(const std::wstring& path, const void* data, size_t size);
+
+// Renames `from` to `to`, replacing a file already at `to`.
+bool RenameReplacing(const std::wstring& from, const std::wstring& to);
+
+bool PathExists(const std::wstring& path);
+bool IsDirectory(const std::wstring& path);
+bool RemoveFile(const std::wstring& path);
+
+// True when both paths name one existing file, however they are spelt.
+bool IsSameFile(const std::wstring& a, const std::wstring& b);

@@ -1,0 +1,17 @@
+#include "base/files.h"
+
+#include "base/text.h"
+
+bool WriteFileReplacing(const std::wstring& path, const void* data, size_t size)
+{
+    // The temporary lives in the same folder, so the rename never crosses volumes.
+    std::wstring temp = path + L".tmp~";
+    FILE* file = OpenFile(temp, "wb");
+    if (!file) return false;
+    bool ok = (size == 0 || fwrite(data, 1, size, file) == size);
+    ok = (fflush(file) == 0) && ok;
+    ok = (fclose(file) == 0) && ok;
+    if (ok) ok = RenameReplacing(temp, path);
+    if (!ok) RemoveFile(temp);
+    return ok;
+}
