@@ -4,12 +4,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // fopen with a wide path and a narrow mode ("rb", "wb", ...).
 FILE* OpenFile(const std::wstring& path, const char* mode);
 
 // The length of an open file, or false when it cannot be told.
 bool GetOpenFileSize(FILE* file, uint64_t* size);
+
+// The whole file; false when it cannot be opened or read whole.
+bool ReadFileBytes(const std::wstring& path, std::vector<uint8_t>* bytes);
 
 // Writes the bytes to a temporary file beside `path` and renames it over
 // `path`, so an existing file is replaced whole or not at all. False, with

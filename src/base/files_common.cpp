@@ -2,6 +2,20 @@
 
 #include "base/text.h"
 
+bool ReadFileBytes(const std::wstring& path, std::vector<uint8_t>* bytes)
+{
+    FILE* file = OpenFile(path, "rb");
+    if (!file) return false;
+    uint64_t size = 0;
+    bool ok = GetOpenFileSize(file, &size) && size <= SIZE_MAX;
+    if (ok) {
+        bytes->resize(static_cast<size_t>(size));
+        ok = size == 0 || fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
+    }
+    fclose(file);
+    return ok;
+}
+
 bool WriteFileReplacing(const std::wstring& path, const void* data, size_t size)
 {
     // The temporary lives in the same folder, so the rename never crosses volumes.
