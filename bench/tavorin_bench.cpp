@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -22,7 +23,8 @@
 
 namespace {
 
-constexpr int kAppendBatch = 10000;
+constexpr int kWarmBatch = 1000;
+constexpr int kGrowingBatch = 100000;
 constexpr size_t kLargeRecord = 1000000;
 
 // Only Ticks matters: every call is one millisecond later.
@@ -69,6 +71,17 @@ INPUTEVENT SampleEvent(size_t i)
     return ev;
 }
 
+// Made beforehand, so that the timed loops measure only the appending.
+const EventList& SampleEvents()
+{
+    static const EventList events = [] {
+        EventList list(kGrowingBatch);
+        for (size_t i = 0; i < list.size(); ++i) list[i] = SampleEvent(i);
+        return list;
+    }();
+    return events;
+}
+
 const EventList& LargeRecord()
 {
     static const EventList events = [] {
@@ -98,44 +111,59 @@ void RemoveTempRecord()
     std::filesystem::remove(path.string() + ".tmp~", ignored);
 }
 
+// The argument is the events appended to a fresh list per iteration: 1000
+// stay in warm memory, 100000 grow into memory the system has to supply, as
+// a long recording does.
 void BM_AppendEvent(benchmark::State& state)
 {
+    const int batch = static_cast<int>(state.range(0));
+    const INPUTEVENT* samples = SampleEvents().data();
     CountingDesktop desktop;
     SetRecordingClock(&desktop);
     for (auto _ : state) {
         EventList().swap(g_recordList);
-        for (int i = 0; i < kAppendBatch; ++i) AppendEvent(SampleEvent(i));
+        for (int i = 0; i < batch; ++i) AppendEvent(samples[i]);
         benchmark::DoNotOptimize(g_recordList.data());
         benchmark::ClobberMemory();
     }
     SetRecordingClock(nullptr);
     EventList().swap(g_recordList);
-    state.SetItemsProcessed(state.iterations() * kAppendBatch);
+    state.SetItemsProcessed(state.iterations() * batch);
 }
-BENCHMARK(BM_AppendEvent)->UseRealTime();
 
 void BM_VectorPushBack(benchmark::State& state)
 {
+    const int batch = static_cast<int>(state.range(0));
+    const INPUTEVENT* samples = SampleEvents().data();
     for (auto _ : state) {
         std::vector<INPUTEVENT> list;
-        for (int i = 0; i < kAppendBatch; ++i) list.push_back(SampleEvent(i));
+        for (int i = 0; i < batch; ++i) list.push_back(samples[i]);
         benchmark::DoNotOptimize(list.data());
         benchmark::ClobberMemory();
     }
-    state.SetItemsProcessed(state.iterations() * kAppendBatch);
+    state.SetItemsProcessed(state.iterations() * batch);
 }
-BENCHMARK(BM_VectorPushBack)->UseRealTime();
+// The warm pair runs first: the growing runs leave the heap in another state.
+BENCHMARK(BM_AppendEvent)->Arg(kWarmBatch)->UseRealTime();
+BENCHMARK(BM_VectorPushBack)->Arg(kWarmBatch)->UseRealTime();
+BENCHMARK(BM_AppendEvent)->Arg(kGrowingBatch)->UseRealTime();
+BENCHMARK(BM_VectorPushBack)->Arg(kGrowingBatch)->UseRealTime();
 
+// Save and load each get their own clock too, to tell which of them costs.
 void BM_SaveLoadRecord(benchmark::State& state)
 {
+    using Clock = std::chrono::steady_clock;
     const EventList& events = LargeRecord();
     const std::wstring path = TempRecordPath().wstring();
     SilentPrompt prompt;
+    Clock::duration saving{}, loading{};
     for (auto _ : state) {
+        Clock::time_point start = Clock::now();
         if (!SaveRecordFile(prompt, path, L"", events)) {
             state.SkipWithError("SaveRecordFile failed");
             break;
         }
+        Clock::time_point saved = Clock::now();
         std::wstring error, description;
         EventList loaded;
         if (!LoadRecordFile(&error, path, &description, &loaded) || loaded.size() != events.size()) {
@@ -143,8 +171,13 @@ void BM_SaveLoadRecord(benchmark::State& state)
             break;
         }
         benchmark::DoNotOptimize(loaded.data());
+        loading += Clock::now() - saved;
+        saving += saved - start;
     }
     RemoveTempRecord();
+    using Ms = std::chrono::duration<double, std::milli>;
+    state.counters["save_ms"] = benchmark::Counter(Ms(saving).count(), benchmark::Counter::kAvgIterations);
+    state.counters["load_ms"] = benchmark::Counter(Ms(loading).count(), benchmark::Counter::kAvgIterations);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(LargeRecordBytes().size()));
 }
 BENCHMARK(BM_SaveLoadRecord)->UseRealTime()->Unit(benchmark::kMillisecond);
@@ -162,16 +195,22 @@ void BM_MemcpyRecord(benchmark::State& state)
 }
 BENCHMARK(BM_MemcpyRecord)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// Keeps the wall time of every plain run, summed over repetitions.
+// Keeps the wall time of every plain run, summed over repetitions, and the
+// counters of the last one.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
+    CollectingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0) continue;
-            Timing& t = m_timings[run.run_name.function_name];
+            std::string name = run.run_name.function_name;
+            if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+            Timing& t = m_timings[name];
             t.seconds += run.real_accumulated_time;
             t.iterations += static_cast<double>(run.iterations);
+            for (const auto& counter : run.counters) t.counters[counter.first] = counter.second.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -183,33 +222,54 @@ public:
         return it == m_timings.end() ? -1 : it->second.seconds / it->second.iterations;
     }
 
+    double CounterOf(const std::string& name, const std::string& counter) const
+    {
+        auto it = m_timings.find(name);
+        if (it == m_timings.end()) return -1;
+        auto found = it->second.counters.find(counter);
+        return found == it->second.counters.end() ? -1 : found->second;
+    }
+
 private:
     struct Timing {
         double seconds = 0;
         double iterations = 0;
+        std::map<std::string, double> counters;
     };
     std::map<std::string, Timing> m_timings;
 };
 
+void PrintAppendRatio(const CollectingReporter& reporter, int batch, const char* what)
+{
+    const std::string arg = "/" + std::to_string(batch);
+    double append = reporter.SecondsPerIteration("BM_AppendEvent" + arg);
+    double pushBack = reporter.SecondsPerIteration("BM_VectorPushBack" + arg);
+    if (append > 0 && pushBack > 0) {
+        printf("  AppendEvent / push_back, %s (%d events): %.2f ns / %.2f ns per event = %.2f (target <= 3)\n", what,
+               batch, append / batch * 1e9, pushBack / batch * 1e9, append / pushBack);
+    } else {
+        printf("  AppendEvent / push_back, %s (%d events): not measured (target <= 3)\n", what, batch);
+    }
+}
+
 void PrintSummary(const CollectingReporter& reporter)
 {
     printf("\nSummary\n");
-    double append = reporter.SecondsPerIteration("BM_AppendEvent");
-    double pushBack = reporter.SecondsPerIteration("BM_VectorPushBack");
-    if (append > 0 && pushBack > 0) {
-        printf("  AppendEvent %.2f ns/event, vector push_back %.2f ns/event: ratio %.2f (target <= 3)\n",
-               append / kAppendBatch * 1e9, pushBack / kAppendBatch * 1e9, append / pushBack);
-    } else {
-        printf("  AppendEvent vs push_back: not measured (target <= 3)\n");
-    }
+    PrintAppendRatio(reporter, kWarmBatch, "warm list");
+    PrintAppendRatio(reporter, kGrowingBatch, "growing list");
+
     double saveLoad = reporter.SecondsPerIteration("BM_SaveLoadRecord");
     double copy = reporter.SecondsPerIteration("BM_MemcpyRecord");
     double bytes = static_cast<double>(LargeRecordBytes().size());
     if (saveLoad > 0 && copy > 0) {
-        printf("  Save+Load of %zu events (%.0f bytes) %.1f MB/s, memcpy %.1f MB/s: ratio %.3f (target >= 0.25)\n",
+        printf("  Save+Load / memcpy throughput, %zu events (%.0f bytes): %.1f MB/s / %.1f MB/s = %.4f "
+               "(target >= 0.25)\n",
                kLargeRecord, bytes, bytes / saveLoad / 1e6, bytes / copy / 1e6, copy / saveLoad);
+        printf("    per round: save %.2f ms, load %.2f ms, memcpy %.3f ms\n",
+               reporter.CounterOf("BM_SaveLoadRecord", "save_ms"), reporter.CounterOf("BM_SaveLoadRecord", "load_ms"),
+               copy * 1e3);
     } else {
-        printf("  Save+Load vs memcpy: not measured (target >= 0.25)\n");
+        printf("  Save+Load / memcpy throughput, %zu events: not measured (target >= 0.25)\n", kLargeRecord);
     }
 }
 

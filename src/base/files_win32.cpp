@@ -1,6 +1,7 @@
 #include "base/files.h"
 
 #include <windows.h>
+#include <io.h>
 
 #include <cstdio>
 
