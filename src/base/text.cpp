@@ -38,11 +38,8 @@ bool ScanNumber(const wchar_t*& p, unsigned base, uint32_t* value)
     if (*s == L'+' || *s == L'-') negative = (*s++ == L'-');
     uint32_t result = 0;
     bool any = false;
-    if (base == 16 && s[0] == L'0' && (s[1] == L'x' || s[1] == L'X')) {
-        // "0x" with no hex digit after it is the number 0 followed by 'x'.
-        any = true;
-        s += HexDigit(s[2]) >= 0 ? 2 : 1;
-    }
+    // As in msvcrt, a "0x" prefix must be followed by a digit, or nothing converts.
+    if (base == 16 && s[0] == L'0' && (s[1] == L'x' || s[1] == L'X')) s += 2;
     for (;;) {
         int d = HexDigit(*s);
         if (d < 0 || static_cast<unsigned>(d) >= base) break;
