@@ -1,12 +1,36 @@
 #include "base/lock.h"
 
-#include <pthread.h>
+#include <sched.h>
 
+#include <atomic>
 #include <new>
 
-static_assert(sizeof(pthread_mutex_t) <= 64, "Lock storage holds a mutex");
+// Only the hook thread takes the lock, so it is all but never contended: a
+// flag costs one atomic exchange where a mutex costs two and a library call.
+// A waiter yields rather than burning its time slice.
+using Flag = std::atomic<bool>;
 
-Lock::Lock() { pthread_mutex_init(new (m_storage) pthread_mutex_t, nullptr); }
-Lock::~Lock() { pthread_mutex_destroy(reinterpret_cast<pthread_mutex_t*>(m_storage)); }
-void Lock::Acquire() { pthread_mutex_lock(reinterpret_cast<pthread_mutex_t*>(m_storage)); }
-void Lock::Release() { pthread_mutex_unlock(reinterpret_cast<pthread_mutex_t*>(m_storage)); }
+static_assert(sizeof(Flag) <= 64, "Lock storage holds a flag");
+static_assert(Flag::is_always_lock_free, "the flag never hides a mutex");
+
+namespace {
+
+Flag& FlagOf(unsigned char* storage)
+{
+    return *std::launder(reinterpret_cast<Flag*>(storage));
+}
+
+}  // namespace
+
+Lock::Lock() { new (m_storage) Flag(false); }
+Lock::~Lock() { FlagOf(m_storage).~Flag(); }
+
+void Lock::Acquire()
+{
+    Flag& flag = FlagOf(m_storage);
+    while (flag.exchange(true, std::memory_order_acquire)) {
+        while (flag.load(std::memory_order_relaxed)) sched_yield();
+    }
+}
+
+void Lock::Release() { FlagOf(m_storage).store(false, std::memory_order_release); }

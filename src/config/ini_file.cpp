@@ -49,6 +49,8 @@ IniDocument IniDocument::Parse(const uint8_t* data, size_t size)
 {
     IniDocument doc;
     std::wstring text;
+    // An empty file has no encoding yet: it gets the one of a new file.
+    if (size == 0) return doc;
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
         doc.m_encoding = IniEncoding::Utf16;
         text = FromUtf16Bytes(data + 2, (size - 2) & ~size_t(1));

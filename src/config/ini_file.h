@@ -16,7 +16,7 @@ enum class IniEncoding { Ansi, Utf8, Utf16 };
 
 class IniDocument {
 public:
-    // An empty document is created as UTF-16 with its byte-order mark, so
+    // A new or empty file is written as UTF-16 with its byte-order mark, so
     // that any path or name survives.
     IniDocument() = default;
     static IniDocument Parse(const uint8_t* data, size_t size);

@@ -16,11 +16,13 @@ void Win32Profile::WriteString(const std::wstring& file, const wchar_t* section,
     // A file the profile functions create is ANSI, where a path outside the
     // code page turns into question marks. Started with a UTF-16 byte-order
     // mark, it is kept in UTF-16.
-    HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
-        static const BYTE kBom[] = {0xFF, 0xFE};
-        DWORD written = 0;
-        WriteFile(handle, kBom, sizeof(kBom), &written, nullptr);
+        if (GetFileSize(handle, nullptr) == 0) {
+            static const BYTE kBom[] = {0xFF, 0xFE};
+            DWORD written = 0;
+            WriteFile(handle, kBom, sizeof(kBom), &written, nullptr);
+        }
         CloseHandle(handle);
     }
     WritePrivateProfileStringW(section, key, value.c_str(), file.c_str());

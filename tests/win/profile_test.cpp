@@ -67,6 +67,7 @@ TEST(ProfileDifferential, OurIniFileBehavesLikeThePlatform)
         {"values are trimmed, long ones cut", nullptr, 0,
          {Write(L"Option", L"Spaced", L"  spaced  "), Read(L"Option", L"Spaced"), Write(L"Option", L"Long", longValue),
           Read(L"Option", L"Long")}},
+        {"empty file", SEED(""), {Write(L"Option", L"A", L"\u4e2d"), Read(L"Option", L"A")}},
         {"ANSI file", SEED("[Option]\r\nA=1\r\n"),
          {Read(L"option", L"a"), Write(L"Option", L"A", L"2"), Write(L"Option", L"B", L"x"),
           Write(L"Other", L"C", L"3"), Read(L"Option", L"A"), Read(L"Other", L"C")}},
