@@ -1,4 +1,5 @@
-// Files named by wide paths, on Windows and natively alike.
+// Files named by wide paths, on Windows and natively alike. Paths are written
+// the Windows way; natively a backslash stands for the folder separator.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,15 @@ bool RenameReplacing(const std::wstring& from, const std::wstring& to);
 bool PathExists(const std::wstring& path);
 bool IsDirectory(const std::wstring& path);
 bool RemoveFile(const std::wstring& path);
+
+struct FoundFile {
+    std::wstring name;  // without its folder
+    bool isDirectory;
+};
+
+// The entries a mask such as "C:\\Records\\*.tvmc" matches, in the order the
+// system lists them; the mask's folder part is taken as it stands.
+std::vector<FoundFile> FindFiles(const std::wstring& mask);
 
 // True when both paths name one existing file, however they are spelt.
 bool IsSameFile(const std::wstring& a, const std::wstring& b);

@@ -43,6 +43,19 @@ bool RemoveFile(const std::wstring& path)
     return DeleteFileW(path.c_str()) != 0;
 }
 
+std::vector<FoundFile> FindFiles(const std::wstring& mask)
+{
+    std::vector<FoundFile> found;
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW(mask.c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) return found;
+    do {
+        found.push_back({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileW(search, &data));
+    FindClose(search);
+    return found;
+}
+
 namespace {
 
 bool GetFileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION* info)
