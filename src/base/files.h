@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,20 @@ bool GetOpenFileSize(FILE* file, uint64_t* size);
 // The whole file; false when it cannot be opened or read whole.
 bool ReadFileBytes(const std::wstring& path, std::vector<uint8_t>* bytes);
 
-// Writes the bytes to a temporary file beside `path` and renames it over
-// `path`, so an existing file is replaced whole or not at all. False, with
-// `path` untouched and no temporary left behind, when any step fails.
-bool WriteFileReplacing(const std::wstring& path, const void* data, size_t size);
+struct ByteRange {
+    const void* data;
+    size_t size;
+};
+
+// Writes the pieces, one after the other, to a temporary file beside `path`
+// and renames it over `path`, so an existing file is replaced whole or not at
+// all. False, with `path` untouched and no temporary left behind, when any
+// step fails.
+bool WriteFileReplacing(const std::wstring& path, std::initializer_list<ByteRange> pieces);
+inline bool WriteFileReplacing(const std::wstring& path, const void* data, size_t size)
+{
+    return WriteFileReplacing(path, {ByteRange{data, size}});
+}
 
 // Renames `from` to `to`, replacing a file already at `to`.
 bool RenameReplacing(const std::wstring& from, const std::wstring& to);

@@ -16,13 +16,15 @@ bool ReadFileBytes(const std::wstring& path, std::vector<uint8_t>* bytes)
     return ok;
 }
 
-bool WriteFileReplacing(const std::wstring& path, const void* data, size_t size)
+bool WriteFileReplacing(const std::wstring& path, std::initializer_list<ByteRange> pieces)
 {
     // The temporary lives in the same folder, so the rename never crosses volumes.
     std::wstring temp = path + L".tmp~";
     FILE* file = OpenFile(temp, "wb");
     if (!file) return false;
-    bool ok = (size == 0 || fwrite(data, 1, size, file) == size);
+    bool ok = true;
+    for (const ByteRange& piece : pieces)
+        ok = ok && (piece.size == 0 || fwrite(piece.data, 1, piece.size, file) == piece.size);
     ok = (fflush(file) == 0) && ok;
     ok = (fclose(file) == 0) && ok;
     if (ok) ok = RenameReplacing(temp, path);

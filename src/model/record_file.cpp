@@ -14,6 +14,7 @@ namespace {
 
 constexpr size_t kCapacityStep = 4096;
 constexpr size_t kChunkHeaderSize = 8;
+constexpr uint8_t kEndChunk[kChunkHeaderSize] = {8, 0, 0, 0, kChunkEnd, 0, 0, 0};
 
 uint32_t ReadU32(const uint8_t* p)
 {
@@ -83,9 +84,10 @@ bool ReadDescription(const uint8_t* data, const Chunk& chunk, std::wstring* desc
     return false;
 }
 
-}  // namespace
-
-std::vector<uint8_t> BuildRecordFile(const std::wstring& description, const EventList& events)
+// Everything before the events: the header, the banner, the description and
+// the event chunk's own header. Empty when the record is too large for the
+// format's 32-bit sizes.
+std::vector<uint8_t> BuildRecordHead(const std::wstring& description, size_t eventCount)
 {
     std::vector<uint8_t> banner, text;
     AppendTextPayload(banner, kRecordBanner);
@@ -93,31 +95,43 @@ std::vector<uint8_t> BuildRecordFile(const std::wstring& description, const Even
 
     const size_t maxSize = std::numeric_limits<uint32_t>::max();
     const size_t maxEvents = (maxSize - kRecordHeaderSize - 4 * kChunkHeaderSize - banner.size() - text.size()) / 12;
-    if (text.size() > maxSize / 2 || events.size() > maxEvents) return {};
-    const size_t eventBytes = events.size() * sizeof(INPUTEVENT);
-    const size_t length = kRecordHeaderSize + 4 * kChunkHeaderSize + banner.size() + text.size() + eventBytes;
+    if (text.size() > maxSize / 2 || eventCount > maxEvents) return {};
+    const size_t eventBytes = eventCount * sizeof(INPUTEVENT);
+    const size_t headSize = kRecordHeaderSize + 3 * kChunkHeaderSize + banner.size() + text.size();
+    const size_t length = headSize + eventBytes + sizeof(kEndChunk);
     if (RoundUpToCapacity(length) > maxSize) return {};
 
     // The capacity field tells the size of the writer's buffer: the length
     // rounded up to whole 4096-byte steps.
-    std::vector<uint8_t> file(length);
-    WriteU32(&file[0], kRecordMagic);
-    WriteU32(&file[4], kRecordVersion);
-    WriteU32(&file[8], static_cast<uint32_t>(length));
-    WriteU32(&file[12], static_cast<uint32_t>(RoundUpToCapacity(length)));
-    WriteU32(&file[16], 4);
+    std::vector<uint8_t> head(headSize);
+    WriteU32(&head[0], kRecordMagic);
+    WriteU32(&head[4], kRecordVersion);
+    WriteU32(&head[8], static_cast<uint32_t>(length));
+    WriteU32(&head[12], static_cast<uint32_t>(RoundUpToCapacity(length)));
+    WriteU32(&head[16], 4);
 
     size_t at = kRecordHeaderSize;
-    auto append = [&](uint32_t type, const void* payload, size_t payloadSize) {
-        WriteU32(&file[at], static_cast<uint32_t>(kChunkHeaderSize + payloadSize));
-        WriteU32(&file[at + 4], type);
-        if (payloadSize) memcpy(&file[at + kChunkHeaderSize], payload, payloadSize);
-        at += kChunkHeaderSize + payloadSize;
+    auto append = [&](uint32_t type, const std::vector<uint8_t>& payload, size_t payloadSize) {
+        WriteU32(&head[at], static_cast<uint32_t>(kChunkHeaderSize + payloadSize));
+        WriteU32(&head[at + 4], type);
+        if (!payload.empty()) memcpy(&head[at + kChunkHeaderSize], payload.data(), payload.size());
+        at += kChunkHeaderSize + payload.size();
     };
-    append(kChunkText, banner.data(), banner.size());
-    append(kChunkText, text.data(), text.size());
-    append(kChunkEvents, events.data(), eventBytes);
-    append(kChunkEnd, nullptr, 0);
+    append(kChunkText, banner, banner.size());
+    append(kChunkText, text, text.size());
+    append(kChunkEvents, {}, eventBytes);  // its payload follows the head
+    return head;
+}
+
+}  // namespace
+
+std::vector<uint8_t> BuildRecordFile(const std::wstring& description, const EventList& events)
+{
+    std::vector<uint8_t> file = BuildRecordHead(description, events.size());
+    if (file.empty()) return file;
+    const uint8_t* first = reinterpret_cast<const uint8_t*>(events.data());
+    file.insert(file.end(), first, first + events.size() * sizeof(INPUTEVENT));
+    file.insert(file.end(), kEndChunk, kEndChunk + sizeof(kEndChunk));
     return file;
 }
 
@@ -144,8 +158,11 @@ RecordParse ParseRecordFile(const uint8_t* data, size_t size, std::wstring* desc
 bool SaveRecordFile(Prompt& prompt, const std::wstring& path, const std::wstring& description,
                     const EventList& events)
 {
-    std::vector<uint8_t> file = BuildRecordFile(description, events);
-    if (file.empty() || !WriteFileReplacing(path, file.data(), file.size())) {
+    // The events go out straight from the list, not copied into one block first.
+    std::vector<uint8_t> head = BuildRecordHead(description, events.size());
+    if (head.empty() || !WriteFileReplacing(path, {{head.data(), head.size()},
+                                                   {events.data(), events.size() * sizeof(INPUTEVENT)},
+                                                   {kEndChunk, sizeof(kEndChunk)}})) {
         prompt.Show(Format(L"Create file: '%s' failed!\nYou may need to run Tavorin as administrator.", path));
         return false;
     }
