@@ -44,6 +44,7 @@ public:
     uint32_t Ticks() override { return ++m_ticks; }
     void SleepMs(uint32_t) override {}
     void PumpWaitingMessages() override {}
+    void SetPreciseTiming(bool) override {}
     bool RegisterHotkey(WindowHandle, int, uint32_t, uint32_t) override { return true; }
     void UnregisterHotkey(WindowHandle, int) override {}
     int KeyNameText(uint32_t, wchar_t* buffer, int size) override

@@ -77,6 +77,10 @@ public:
     // Dispatches every message waiting in the thread's queue; never blocks.
     virtual void PumpWaitingMessages() = 0;
 
+    // While on, sleeps and ticks are as fine as the system allows (1 ms),
+    // even when the program's windows are hidden. Calls nest.
+    virtual void SetPreciseTiming(bool on) = 0;
+
     // Global hotkeys: false when the combination is taken.
     virtual bool RegisterHotkey(WindowHandle window, int id, uint32_t modifiers, uint32_t vk) = 0;
     virtual void UnregisterHotkey(WindowHandle window, int id) = 0;

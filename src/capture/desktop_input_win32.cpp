@@ -1,6 +1,7 @@
 #include "capture/desktop_input_win32.h"
 
 #include <windows.h>
+#include <mmsystem.h>
 
 #include "capture/hooks_win32.h"
 
@@ -86,6 +87,41 @@ void Win32Desktop::PumpWaitingMessages()
         }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
+    }
+}
+
+namespace {
+
+// From Windows 11 a process whose windows are hidden loses the fine timer
+// unless it opts out of that throttling; older systems lack the call.
+void KeepTimerResolutionWhileHidden(bool keep)
+{
+    struct PowerThrottlingState {
+        ULONG Version;
+        ULONG ControlMask;
+        ULONG StateMask;
+    };
+    const int kProcessPowerThrottling = 4;
+    const ULONG kIgnoreTimerResolution = 0x4;
+    using SetInformation = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
+    static SetInformation setInformation = reinterpret_cast<SetInformation>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetProcessInformation")));
+    if (!setInformation) return;
+    PowerThrottlingState state = {1, kIgnoreTimerResolution, 0};
+    if (!keep) state.ControlMask = 0;  // back to the system's choice
+    setInformation(GetCurrentProcess(), kProcessPowerThrottling, &state, sizeof(state));
+}
+
+}  // namespace
+
+void Win32Desktop::SetPreciseTiming(bool on)
+{
+    if (on) {
+        timeBeginPeriod(1);
+        KeepTimerResolutionWhileHidden(true);
+    } else {
+        KeepTimerResolutionWhileHidden(false);
+        timeEndPeriod(1);
     }
 }
 

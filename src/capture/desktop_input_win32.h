@@ -17,6 +17,7 @@ public:
     uint32_t Ticks() override;
     void SleepMs(uint32_t ms) override;
     void PumpWaitingMessages() override;
+    void SetPreciseTiming(bool on) override;
     bool RegisterHotkey(WindowHandle window, int id, uint32_t modifiers, uint32_t vk) override;
     void UnregisterHotkey(WindowHandle window, int id) override;
     int KeyNameText(uint32_t keyParam, wchar_t* buffer, int size) override;

@@ -163,6 +163,11 @@ void SimDesktop::PumpWaitingMessages()
     if (onPump) onPump();
 }
 
+void SimDesktop::SetPreciseTiming(bool on)
+{
+    calls.push_back(on ? "precise timing on" : "precise timing off");
+}
+
 bool SimDesktop::RegisterHotkey(WindowHandle window, int id, uint32_t modifiers, uint32_t vk)
 {
     bool taken = takenHotkeys.count({modifiers, vk}) != 0;

@@ -383,7 +383,11 @@ TEST_F(UiTest, UiDialogBindingFailureNamesTheId)
         for (bool modal : {true, false}) {
             g_reports.clear();
             ProbeDialog dialog(dialogTemplate.Get());
-            dialog.init = c.bind;
+            // Should the failure not end the dialog, this does, and the test fails instead of hanging.
+            dialog.init = [&](ProbeDialog& d) {
+                PostMessageW(d.Handle(), WM_APP, 99, 0);
+                c.bind(d);
+            };
             if (modal)
                 EXPECT_EQ(dialog.RunModal(nullptr), -1);
             else
@@ -415,7 +419,7 @@ protected:
 TEST_F(UiTest, UiDialogReflectsNotificationsToTheBoundChild)
 {
     const int kLabel = 30, kOwnerDrawn = 31;
-    TemplateBuilder dialogTemplate(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    TemplateBuilder dialogTemplate;
     dialogTemplate.Add(L"Static", kLabel, SS_LEFT, 10, 10, 80, 12, L"label")
         .Add(L"Button", kOwnerDrawn, BS_OWNERDRAW, 10, 30, 60, 14);
     OwnedBrush childBrush(CreateSolidBrush(RGB(4, 5, 6)));
@@ -516,7 +520,7 @@ protected:
 
 TemplateBuilder ControlsTemplate()
 {
-    TemplateBuilder t(WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    TemplateBuilder t;
     t.Add(L"Button", kCheck, BS_AUTOCHECKBOX, 5, 5, 60, 10, L"Check")
         .Add(L"Edit", kEdit, ES_AUTOHSCROLL | WS_BORDER, 5, 20, 60, 12)
         .Add(L"ComboBox", kCombo, CBS_DROPDOWNLIST | WS_VSCROLL, 5, 35, 60, 80)
