@@ -76,31 +76,38 @@ std::wstring FormatText(const wchar_t* format, std::initializer_list<FormatArg> 
             out += *p;
             continue;
         }
-        wchar_t conv = p[1];
-        if (conv == L'%') {
+        if (p[1] == L'%') {
             out += L'%';
             ++p;
             continue;
         }
+        // An optional "0" flag and a width, as in "%02d".
+        const wchar_t* spec = p + 1;
+        bool zeros = *spec == L'0';
+        if (zeros) ++spec;
+        size_t width = 0;
+        while (*spec >= L'0' && *spec <= L'9') width = width * 10 + static_cast<size_t>(*spec++ - L'0');
+        wchar_t conv = *spec;
         if (conv != L's' && conv != L'd' && conv != L'u' && conv != L'X' && conv != L'x') {
             out += *p;
             continue;
         }
-        ++p;
+        p = spec;
         if (next == args.end()) continue;
         const FormatArg& arg = *next++;
+        std::wstring field;
         if (conv == L's') {
-            if (arg.IsText()) out += arg.Text();
-            continue;
+            if (arg.IsText()) field = arg.Text();
+        } else if (!arg.IsText()) {
+            uint32_t bits = static_cast<uint32_t>(arg.Number());
+            bool negative = conv == L'd' && static_cast<int32_t>(bits) < 0;
+            AppendUnsigned(field, negative ? 0u - bits : bits, conv == L'd' || conv == L'u' ? 10 : 16, conv == L'X');
+            if (zeros && conv != L's')
+                while (field.size() + (negative ? 1 : 0) < width) field.insert(field.begin(), L'0');
+            if (negative) field.insert(field.begin(), L'-');
         }
-        if (arg.IsText()) continue;
-        uint32_t bits = static_cast<uint32_t>(arg.Number());
-        if (conv == L'd' && static_cast<int32_t>(bits) < 0) {
-            out += L'-';
-            AppendUnsigned(out, 0u - bits, 10, false);
-        } else {
-            AppendUnsigned(out, bits, conv == L'd' || conv == L'u' ? 10 : 16, conv == L'X');
-        }
+        if (field.size() < width) out.append(width - field.size(), L' ');
+        out += field;
     }
     return out;
 }

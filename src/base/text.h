@@ -30,7 +30,7 @@ private:
 };
 
 // printf-style formatting for the conversions the program's texts use:
-// %s, %d, %u, %X, %x and %%. %d prints the value as a signed 32-bit number,
+// %s, %d, %u, %X, %x and %%, with an optional "0" flag and width ("%02d"). %d prints the value as a signed 32-bit number,
 // %u, %X and %x as an unsigned 32-bit one, as the C run-time does for int
 // arguments. A conversion without an argument, or of the wrong kind, prints
 // nothing; unknown conversions are copied as they stand.

@@ -15,6 +15,8 @@ TEST(Text, FormatsTheConversionsTheProgramUses)
     EXPECT_EQ(Format(L"NewRecord%d", 12), L"NewRecord12");
     EXPECT_EQ(Format(L"%s %d"), L" ") << "a missing argument prints nothing";
     EXPECT_EQ(Format(L"%q"), L"%q");
+    EXPECT_EQ(Format(L"Started at %02d:%02d:%02d, current %d", 9, 5, 0, 3), L"Started at 09:05:00, current 3");
+    EXPECT_EQ(Format(L"[%03d|%3d|%02d|%02X]", -5, 7, 123, 0xAu), L"[-05|  7|123|0A]");
 }
 
 TEST(Text, ScansLikeTheRunTime)
