@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/main_window.h"
+#include "app/repeat_host_win32.h"
 #include "app/tavorin_app_win32.h"
 #include "config/config_store.h"
 #include "library/choose_record_file_win32.h"
@@ -260,7 +261,10 @@ void CTavorinDlg::OnRepeatCommand()
 
 void CTavorinDlg::RepeatGuarded()
 {
-    // The repeat run, its settings and its fault guard arrive with playback.
+    // The saving of the repeat settings and the crash-report guard come with
+    // their own work; the run itself is here.
+    MainRepeatHost host(Handle(), m_desktop, m_profile, m_prompt);
+    RunRepeat(host);
 }
 
 void CTavorinDlg::OnFileOpen()
