@@ -62,7 +62,9 @@ bool MainRepeatHost::ShutdownCancelled()
 {
     Win32Shutdown shutdown;
     CShutdownDlg countdown(shutdown);
-    return countdown.DoModal(m_main) == IDCANCEL;
+    // Only an accepted shutdown keeps the main window away; a countdown that
+    // could not even be shown counts as called off.
+    return countdown.DoModal(m_main) != IDOK;
 }
 
 void MainRepeatHost::BringBackMainWindow()

@@ -41,6 +41,7 @@ struct WideClock {
 };
 
 WideClock g_clock;
+uint64_t g_pausedMs = 0;  // all the time playback was held, for the schedules
 uint64_t g_passDue = 0;  // when the current event's wait ends
 bool g_passStarted = false;
 
@@ -73,9 +74,9 @@ void WaitUntil(uint64_t& due)
         uint64_t now = g_clock.Read(Desktop());
         uint64_t slice = due > now ? std::min<uint64_t>(due - now, kWaitSlice) : 0;
         if (slice) Desktop().SleepMs(static_cast<uint32_t>(slice));
-        uint64_t before = g_clock.Read(Desktop());
+        uint64_t pausedBefore = g_pausedMs;
         CheckUserActivity();
-        due += g_clock.Read(Desktop()) - before;  // time spent paused
+        due += g_pausedMs - pausedBefore;
         if (g_clock.Read(Desktop()) >= due) return;
     }
 }
@@ -227,10 +228,12 @@ void CheckUserActivity()
     if (g_pProgDlg)
         g_pProgDlg->SetStatusText(Format(L"Paused, Press %s to Continue",
                                          FormatHotkeyText(desktop, pause.modifiers, pause.vk)));
+    uint64_t pauseStart = g_clock.Read(desktop);
     while (g_bPaused && !g_bStop) {
         PumpMessages();
         desktop.SleepMs(kWaitSlice);
     }
+    g_pausedMs += g_clock.Read(desktop) - pauseStart;
     if (g_bStop) return;
     if (g_pProgDlg) g_pProgDlg->SetStatusText(kept);
     desktop.SetCursor(pt.x, pt.y);

@@ -1,5 +1,5 @@
-// The two hotkeys the progress window owns while a run is in progress: stop
-// and pause.
+// What the progress window does to the run's state: it owns the stop and
+// pause hotkeys, and it is the window that shows the pause message.
 #pragma once
 
 #include <functional>

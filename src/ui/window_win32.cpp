@@ -126,7 +126,8 @@ bool Window::Attach(HWND window)
     }
     WNDPROC old = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
-    if (!old || !SetPropW(window, kOldProcProperty, reinterpret_cast<HANDLE>(old))) {
+    // Our own procedure as the old one would call itself forever.
+    if (!old || old == SubclassProc || !SetPropW(window, kOldProcProperty, reinterpret_cast<HANDLE>(old))) {
         if (old) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
         RemovePropW(window, kObjectProperty);
         m_hwnd = nullptr;

@@ -47,7 +47,6 @@ TEST(CornerPlacement, CornersOfTheWorkArea)
         // Bottom left stays at the screen's edge, over the task bar.
         {"task bar on the left", {64, 0, 1024, 768}, {824, 688}, {0, 688}},
         {"task bar at the top", {0, 30, 1024, 768}, {824, 688}, {0, 688}},
-        {"secondary screen left of the primary", {-1280, 0, 1024, 738}, {824, 658}, {0, 658}},
     };
     for (const auto& c : cases) {
         DesktopPoint right = MoveToBottomRight(c.workArea, 200, 80);

@@ -392,7 +392,7 @@ enum class Act { Tick, ShutdownNow, Cancel, Escape, CloseBox, Check, Ok };
 void Perform(HWND dialog, Act act)
 {
     switch (act) {
-    case Act::Tick: SendMessageW(dialog, WM_TIMER, 100, 0); break;
+    case Act::Tick: SendMessageW(dialog, WM_TIMER, kCountdownTimerId, 0); break;
     case Act::ShutdownNow: SendMessageW(GetDlgItem(dialog, IDC_SHUTDOWN_NOW), BM_CLICK, 0, 0); break;
     case Act::Cancel: SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0); break;
     case Act::Ok: SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); break;

@@ -60,10 +60,10 @@ TEST(RunTimeAgreement, NumberFormatting)
 {
     const int values[] = {0, 1, -1, 255, 2147483647, -2147483647 - 1, 0x70};
     for (int v : values) {
-        wchar_t crt[64];
-        _snwprintf(crt, 64, L"%d|%u|%X|%x|%02d|%5d", v, static_cast<unsigned>(v), static_cast<unsigned>(v),
+        wchar_t crt[128];
+        _snwprintf(crt, 128, L"%d|%u|%X|%x|%02d|%5d", v, static_cast<unsigned>(v), static_cast<unsigned>(v),
                    static_cast<unsigned>(v), v, v);
-        crt[63] = 0;
+        crt[127] = 0;
         EXPECT_EQ(Format(L"%d|%u|%X|%x|%02d|%5d", v, static_cast<unsigned>(v), static_cast<unsigned>(v),
                          static_cast<unsigned>(v), v, v),
                   crt);

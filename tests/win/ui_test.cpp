@@ -22,10 +22,12 @@
 
 namespace {
 
-// A DLGTEMPLATEEX in memory, so the tests need no resource script.
+// A DLGTEMPLATEEX in memory, so the tests need no resource script. Test
+// dialogs have no caption and are shown with SW_SHOWNA: under Wine without a
+// window manager, destroying a captioned or activated window waits 2 s.
 class TemplateBuilder {
 public:
-    explicit TemplateBuilder(DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU)
+    explicit TemplateBuilder(DWORD style = WS_POPUP)
     {
         Word(1);
         Word(0xFFFF);
@@ -111,6 +113,12 @@ private:
     FailureReporter m_previous = nullptr;
 };
 
+// Suites by subject, sharing the set-up.
+class UiWindow : public UiTest {};
+class UiDialog : public UiTest {};
+class UiControls : public UiTest {};
+class UiGdi : public UiTest {};
+
 const UINT kThrow = WM_APP + 1;
 
 // Throws what the test asks for from inside a handler.
@@ -154,7 +162,24 @@ protected:
 
 const wchar_t kProbeClass[] = L"TavorinUiProbe";
 
-TEST_F(UiTest, UiWindowObjectLivesFromNcCreateToNcDestroy)
+// A custom child that draws, colours and answers for itself when allowed to.
+class SelfDrawing : public Window {
+public:
+    bool handles = true;
+    std::vector<UINT> seen;
+    HBRUSH brush = nullptr;
+
+protected:
+    bool OnReflected(UINT message, WPARAM, LPARAM, LRESULT* result) override
+    {
+        seen.push_back(message);
+        if (!handles) return false;
+        *result = message == WM_CTLCOLORSTATIC ? reinterpret_cast<LRESULT>(brush) : 0x77;
+        return true;
+    }
+};
+
+TEST_F(UiWindow, ObjectLivesFromNcCreateToNcDestroy)
 {
     ASSERT_NE(Window::RegisterWindowClass(kProbeClass), 0);
     ASSERT_EQ(Window::RegisterWindowClass(kProbeClass), Window::RegisterWindowClass(kProbeClass));
@@ -166,6 +191,15 @@ TEST_F(UiTest, UiWindowObjectLivesFromNcCreateToNcDestroy)
     EXPECT_EQ(SendMessageW(window, WM_APP, 5, 0), 0x1005);
     SetWindowTextW(window, L"default procedure");
     EXPECT_EQ(GetWindowString(window), L"default procedure");
+
+    // A plain window reflects to its children as a dialog does.
+    SelfDrawing child;
+    OwnedBrush childBrush(CreateSolidBrush(RGB(7, 8, 9)));
+    child.brush = childBrush.Get();
+    ASSERT_TRUE(child.Attach(CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 10, 10, window, nullptr, nullptr,
+                                             nullptr)));
+    EXPECT_EQ(SendMessageW(window, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(child.Handle())),
+              reinterpret_cast<LRESULT>(childBrush.Get()));
 
     DestroyWindow(window);
     EXPECT_EQ(probe.finalCount, 1);
@@ -182,7 +216,7 @@ TEST_F(UiTest, UiWindowObjectLivesFromNcCreateToNcDestroy)
     EXPECT_FALSE(IsWindow(orphan));
 }
 
-TEST_F(UiTest, UiWindowAttachSubclassesAndDetachRestores)
+TEST_F(UiWindow, AttachSubclassesAndDetachRestores)
 {
     HWND control = CreateWindowExW(0, L"Static", L"text", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(control, nullptr);
@@ -206,7 +240,7 @@ TEST_F(UiTest, UiWindowAttachSubclassesAndDetachRestores)
     EXPECT_EQ(probe.finalCount, 0);
 }
 
-TEST_F(UiTest, UiWindowExceptionsStopAtTheProcedure)
+TEST_F(UiWindow, ExceptionsStopAtTheProcedure)
 {
     ASSERT_NE(Window::RegisterWindowClass(kProbeClass), 0);
     ProbeWindow probe;
@@ -226,6 +260,7 @@ public:
     using Dialog::Dialog;
     std::function<void(ProbeDialog&)> init;
     bool reachableAtInit = false;
+    BOOL initResult = FALSE;  // no focus unless asked: see TemplateBuilder
     int finalCount = 0;
     std::vector<UINT> seen;
     HBRUSH staticBrush = nullptr;
@@ -239,7 +274,7 @@ protected:
         reachableAtInit =
             Handle() != nullptr && GetWindowLongPtrW(Handle(), DWLP_USER) == reinterpret_cast<LONG_PTR>(this);
         if (init) init(*this);
-        return TRUE;
+        return initResult;
     }
     bool OnNotify(NMHDR* header, LRESULT* result) override
     {
@@ -270,7 +305,7 @@ protected:
     void OnFinalMessage() override { ++finalCount; }
 };
 
-TEST_F(UiTest, UiDialogModalReturnsTheEndValue)
+TEST_F(UiDialog, ModalReturnsTheEndValue)
 {
     struct Case {
         UINT message;
@@ -290,7 +325,7 @@ TEST_F(UiTest, UiDialogModalReturnsTheEndValue)
     }
 }
 
-TEST_F(UiTest, UiDialogModelessLifetime)
+TEST_F(UiDialog, ModelessLifetime)
 {
     TemplateBuilder dialogTemplate;
     ProbeDialog dialog(dialogTemplate.Get());
@@ -316,7 +351,7 @@ TEST_F(UiTest, UiDialogModelessLifetime)
     EXPECT_TRUE(IsWindow(dialog.Handle()));
 }
 
-TEST_F(UiTest, UiDialogResultRule)
+TEST_F(UiDialog, ResultRule)
 {
     const int kStatic = 20;
     TemplateBuilder dialogTemplate;
@@ -346,9 +381,21 @@ TEST_F(UiTest, UiDialogResultRule)
     for (const Case& c : cases)
         EXPECT_EQ(SendMessageW(dialog.Handle(), c.message, c.wParam, c.lParam), c.expected) << c.message;
     ReleaseDC(label, dc);
+
+    // WM_INITDIALOG returns directly too: TRUE has the system focus the first tab stop.
+    const int kEdit = 21;
+    TemplateBuilder focusTemplate;
+    focusTemplate.Add(L"Edit", kEdit, WS_TABSTOP | WS_BORDER, 10, 10, 80, 12);
+    for (BOOL initResult : {FALSE, TRUE}) {
+        ProbeDialog focused(focusTemplate.Get());
+        focused.initResult = initResult;
+        SetFocus(nullptr);
+        ASSERT_TRUE(focused.Create(nullptr));
+        EXPECT_EQ(GetFocus() == focused.Control(kEdit), initResult == TRUE);
+    }
 }
 
-TEST_F(UiTest, UiDialogExceptionsStopAtTheProcedure)
+TEST_F(UiDialog, ExceptionsStopAtTheProcedure)
 {
     TemplateBuilder dialogTemplate;
     ProbeDialog dialog(dialogTemplate.Get());
@@ -362,7 +409,7 @@ TEST_F(UiTest, UiDialogExceptionsStopAtTheProcedure)
     }
 }
 
-TEST_F(UiTest, UiDialogBindingFailureNamesTheId)
+TEST_F(UiDialog, BindingFailureNamesTheId)
 {
     const int kButton = 10;
     TemplateBuilder dialogTemplate;
@@ -399,24 +446,7 @@ TEST_F(UiTest, UiDialogBindingFailureNamesTheId)
     }
 }
 
-// A custom child that draws, colours and answers for itself when allowed to.
-class SelfDrawing : public Window {
-public:
-    bool handles = true;
-    std::vector<UINT> seen;
-    HBRUSH brush = nullptr;
-
-protected:
-    bool OnReflected(UINT message, WPARAM, LPARAM, LRESULT* result) override
-    {
-        seen.push_back(message);
-        if (!handles) return false;
-        *result = message == WM_CTLCOLORSTATIC ? reinterpret_cast<LRESULT>(brush) : 0x77;
-        return true;
-    }
-};
-
-TEST_F(UiTest, UiDialogReflectsNotificationsToTheBoundChild)
+TEST_F(UiDialog, ReflectsNotificationsToTheBoundChild)
 {
     const int kLabel = 30, kOwnerDrawn = 31;
     TemplateBuilder dialogTemplate;
@@ -431,6 +461,7 @@ TEST_F(UiTest, UiDialogReflectsNotificationsToTheBoundChild)
         d.BindCustom(kOwnerDrawn, button);
     };
     ASSERT_TRUE(dialog.Create(nullptr));
+    ShowWindow(dialog.Handle(), SW_SHOWNA);
 
     // Real painting and clicking.
     RedrawWindow(dialog.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -514,7 +545,7 @@ protected:
         list.InsertColumn(0, L"Name", 80);
         list.InsertColumn(1, L"Location", 200);
         list.SetExtendedStyle(LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        return TRUE;
+        return FALSE;  // no focus: see TemplateBuilder
     }
 };
 
@@ -532,11 +563,12 @@ TemplateBuilder ControlsTemplate()
     return t;
 }
 
-TEST_F(UiTest, UiDialogControlsRoundTrip)
+TEST_F(UiControls, DialogControlsRoundTrip)
 {
     TemplateBuilder dialogTemplate = ControlsTemplate();
     ControlsDialog dialog(dialogTemplate.Get());
     ASSERT_TRUE(dialog.Create(nullptr));
+    ShowWindow(dialog.Handle(), SW_SHOWNA);
     Win32DialogControls controls(dialog.Handle());
 
     for (bool checked : {true, false}) {
@@ -592,11 +624,12 @@ TEST_F(UiTest, UiDialogControlsRoundTrip)
     EXPECT_TRUE(Reported(L"control 41 has no position"));
 }
 
-TEST_F(UiTest, UiRecordListViewRoundTrip)
+TEST_F(UiControls, RecordListViewRoundTrip)
 {
     TemplateBuilder dialogTemplate = ControlsTemplate();
     ControlsDialog dialog(dialogTemplate.Get());
     ASSERT_TRUE(dialog.Create(nullptr));
+    ShowWindow(dialog.Handle(), SW_SHOWNA);
     HWND listWindow = dialog.Control(kList);
     Win32RecordListView list(listWindow);
     Win32DialogControls controls(dialog.Handle());
@@ -636,7 +669,7 @@ TEST_F(UiTest, UiRecordListViewRoundTrip)
     EXPECT_EQ(list.GetSelectedRow(), -1);
 }
 
-TEST_F(UiTest, UiGdiOwnershipGuardsAndBuffering)
+TEST_F(UiGdi, OwnershipGuardsAndBuffering)
 {
     HBRUSH raw = CreateSolidBrush(RGB(9, 9, 9));
     {
