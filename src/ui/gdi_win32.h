@@ -74,14 +74,11 @@ using BorrowedRegion = BorrowedHandle<HRGN>;
 using BorrowedIcon = BorrowedHandle<HICON>;
 
 // Selects an object into a DC and puts the previous one back. Regions are
-// not selectable this way (SelectObject returns a complexity for them): use
-// SelectClipRgn.
+// refused (SelectObject returns a complexity for them): use SelectClipRgn.
 class SelectGuard {
 public:
-    SelectGuard(HDC dc, HBRUSH object) : SelectGuard(dc, static_cast<HGDIOBJ>(object)) {}
-    SelectGuard(HDC dc, HPEN object) : SelectGuard(dc, static_cast<HGDIOBJ>(object)) {}
-    SelectGuard(HDC dc, HFONT object) : SelectGuard(dc, static_cast<HGDIOBJ>(object)) {}
-    SelectGuard(HDC dc, HBITMAP object) : SelectGuard(dc, static_cast<HGDIOBJ>(object)) {}
+    SelectGuard(HDC dc, HGDIOBJ object);
+    SelectGuard(HDC dc, HRGN region) = delete;
     template <class Handle, class Deleter>
     SelectGuard(HDC dc, const OwnedHandle<Handle, Deleter>& object) : SelectGuard(dc, object.Get())
     {
@@ -98,8 +95,6 @@ public:
     }
 
 private:
-    SelectGuard(HDC dc, HGDIOBJ object);
-
     HDC m_dc;
     HGDIOBJ m_old;
 };

@@ -121,10 +121,20 @@ std::wstring ScreenshotFolder()
     return folder;
 }
 
+void PumpOwnMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 bool WaitFor(const std::function<bool()>& done, DWORD ms)
 {
     DWORD start = GetTickCount();
     for (;;) {
+        PumpOwnMessages();
         if (done()) return true;
         if (GetTickCount() - start >= ms) return false;
         Sleep(20);
@@ -178,13 +188,14 @@ HWND FindMainWindow(DWORD ms)
     return found && IsWindowVisible(found) ? found : nullptr;
 }
 
-HWND FindDialog(DWORD processId, const std::wstring& caption, DWORD ms)
+HWND FindDialog(DWORD processId, const std::wstring& caption, DWORD ms, bool visibleOnly)
 {
     struct Search {
         DWORD processId;
         const std::wstring* caption;
+        bool visibleOnly;
         HWND found;
-    } search = {processId, &caption, nullptr};
+    } search = {processId, &caption, visibleOnly, nullptr};
     WaitFor(
         [&] {
             search.found = nullptr;
@@ -195,7 +206,8 @@ HWND FindDialog(DWORD processId, const std::wstring& caption, DWORD ms)
                     GetWindowThreadProcessId(window, &owner);
                     wchar_t className[64] = {};
                     GetClassNameW(window, className, 64);
-                    if (owner != s->processId || !IsWindowVisible(window) || std::wstring(className) != L"#32770" ||
+                    if (owner != s->processId || (s->visibleOnly && !IsWindowVisible(window)) ||
+                        std::wstring(className) != L"#32770" ||
                         WindowText(window) != *s->caption)
                         return TRUE;
                     s->found = window;

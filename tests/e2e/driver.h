@@ -13,7 +13,10 @@ std::wstring ProgramFolder();
 // Where screenshots go: the build folder's "screenshots".
 std::wstring ScreenshotFolder();
 
-// Polls `done` every 20 ms until it holds or `ms` pass.
+// Dispatches what waits in this thread's queue (the probe window's input).
+void PumpOwnMessages();
+// Polls `done` every 20 ms, serving this thread's windows meanwhile, until it
+// holds or `ms` pass.
 bool WaitFor(const std::function<bool()>& done, DWORD ms = 10000);
 
 class ProgramProcess {
@@ -38,8 +41,8 @@ private:
 // The main window, by its class, once it is visible.
 HWND FindMainWindow(DWORD ms = 15000);
 // A top-level dialog box (class "#32770") of `process` with that caption,
-// once it is visible.
-HWND FindDialog(DWORD processId, const std::wstring& caption, DWORD ms = 10000);
+// once it exists (and, unless told otherwise, is visible).
+HWND FindDialog(DWORD processId, const std::wstring& caption, DWORD ms = 10000, bool visibleOnly = true);
 // The first descendant of `parent` of that class, once it exists.
 HWND FindDescendant(HWND parent, const std::wstring& className, DWORD ms = 5000);
 

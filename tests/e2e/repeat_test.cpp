@@ -1,0 +1,204 @@
+// Repeating a record in the real program: what a probe window receives, the
+// progress window, the stop and pause hotkeys, a hand on the mouse, and the
+// shutdown countdown.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "capture/desktop_input_win32.h"
+#include "config/hotkeys.h"
+#include "program_fixture.h"
+
+namespace {
+
+std::vector<std::wstring> g_probeLog;
+
+LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    wchar_t line[64] = {};
+    switch (message) {
+    case WM_LBUTTONDOWN: swprintf(line, 64, L"left down %d %d", LOWORD(lParam), HIWORD(lParam)); break;
+    case WM_LBUTTONUP: swprintf(line, 64, L"left up %d %d", LOWORD(lParam), HIWORD(lParam)); break;
+    case WM_RBUTTONDOWN: swprintf(line, 64, L"right down %d %d", LOWORD(lParam), HIWORD(lParam)); break;
+    case WM_RBUTTONUP: swprintf(line, 64, L"right up %d %d", LOWORD(lParam), HIWORD(lParam)); break;
+    case WM_KEYDOWN: swprintf(line, 64, L"key down %X", static_cast<unsigned>(wParam)); break;
+    case WM_KEYUP: swprintf(line, 64, L"key up %X", static_cast<unsigned>(wParam)); break;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+    g_probeLog.push_back(line);
+    return 0;
+}
+
+// A window of the test program that logs the input it receives.
+HWND CreateProbe()
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ProbeProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = L"TavorinProbe";
+    RegisterClassW(&wc);
+    HWND probe = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"probe", WS_POPUP | WS_VISIBLE | WS_BORDER, 100,
+                                 100, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+    SetForegroundWindow(probe);
+    PumpOwnMessages();
+    return probe;
+}
+
+void PressKeys(std::initializer_list<BYTE> keys)
+{
+    Win32Desktop desktop;
+    std::vector<BYTE> pressed(keys);
+    for (BYTE vk : pressed) desktop.KeyEvent(vk, static_cast<uint8_t>(desktop.ScanCodeOf(vk)), 0);
+    for (auto it = pressed.rbegin(); it != pressed.rend(); ++it)
+        desktop.KeyEvent(*it, static_cast<uint8_t>(desktop.ScanCodeOf(*it)), kKeyUp);
+}
+
+class RepeatTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        g_probeLog.clear();
+        probe = CreateProbe();
+        ProgramTest::SetUp();
+    }
+    void TearDown() override
+    {
+        // Never leave a countdown running: it would end in a shutdown.
+        ProgramTest::TearDown();
+        DestroyWindow(probe);
+    }
+    // Makes `events` the record "a" and starts repeating it.
+    void Repeat(const EventList& events)
+    {
+        SaveRecord(records.File(L"a.tvmc"), L"", events);
+        ListSelectRow(list, RowOf(L"a"));
+        PostMessageW(main, WM_COMMAND, IDC_REPEAT, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); })) << "the main window hides";
+    }
+    // Hiding the main window can take Wine a while without a window
+    // manager; the progress window, shown or not, comes after it.
+    HWND ProgressWindow(bool visible = true)
+    {
+        HWND found = nullptr;
+        WaitFor([&] {
+            found = FindDialog(program.Id(), L"", 100, visible);
+            return found && GetDlgItem(found, IDC_PROGRESS);
+        });
+        return found;
+    }
+    bool MainBack(DWORD ms = 15000)
+    {
+        return WaitFor([&] { return IsWindowVisible(main) != 0; }, ms);
+    }
+    HWND probe = nullptr;
+};
+
+POINT OnProbe(HWND probe, int x, int y)
+{
+    POINT pt = {x, y};
+    ClientToScreen(probe, &pt);
+    return pt;
+}
+
+TEST_F(RepeatTest, PlaysIntoTheProbeAndComesBack)
+{
+    POINT a = OnProbe(probe, 40, 30), b = OnProbe(probe, 120, 90);
+    auto at = [](POINT p, uint16_t type, uint32_t delay) {
+        return INPUTEVENT{type, static_cast<uint16_t>(p.x), static_cast<uint16_t>(p.y), 0, delay};
+    };
+    Repeat({at(a, EV_MOUSEMOVE, 60), at(a, EV_LBUTTONDOWN, 60), at(a, EV_LBUTTONUP, 60),
+            {EV_KEYDOWN, 'T', 0, 0, 40}, {EV_KEYUP, 'T', 0, 0, 40}, at(b, EV_MOUSEMOVE, 60),
+            at(b, EV_RBUTTONDOWN, 60), at(b, EV_RBUTTONUP, 1500), {EV_KEYDOWN, VK_LEFT, 0, 0, 40},
+            {EV_KEYUP, VK_LEFT, 0, 0, 0}});
+    HWND progress = ProgressWindow();
+    ASSERT_NE(progress, nullptr);
+    Win32Desktop desktop;
+    EXPECT_TRUE(WaitFor([&] { return ItemText(progress, IDC_STATUS) == L"Repeat 1 times, current 1"; }));
+    EXPECT_EQ(ItemText(progress, IDC_STOP_HINT),
+              L"Press " + FormatHotkeyText(desktop, kHotkeyAlt, VK_F2) + L" to Stop");
+    std::wcout << L"screenshot: " << SaveScreenshot(progress, L"progress-window") << std::endl;
+    ASSERT_TRUE(MainBack());
+    EXPECT_EQ(g_probeLog, (std::vector<std::wstring>{L"left down 40 30", L"left up 40 30", L"key down 54",
+                                                     L"key up 54", L"right down 120 90", L"right up 120 90",
+                                                     L"key down 25", L"key up 25", L"key up 10", L"key up 11",
+                                                     L"key up 12"}))
+        << "and after the pass, Shift, Ctrl and Alt are released";
+    EXPECT_FALSE(IsWindow(progress)) << "the progress window is gone";
+}
+
+TEST_F(RepeatTest, StopHotkeyEndsTheRun)
+{
+    Repeat({{EV_KEYDOWN, VK_F13, 0, 0, 20000}, {EV_KEYUP, VK_F13, 0, 0, 0}});
+    ASSERT_NE(ProgressWindow(), nullptr);
+    Sleep(500);
+    SetForegroundWindow(probe);
+    PressKeys({VK_MENU, VK_F2});
+    EXPECT_TRUE(MainBack(5000)) << "Alt+F2 stops the run at once";
+    EXPECT_FALSE(program.WaitForExit(0));
+}
+
+TEST_F(RepeatTest, PauseHotkeyHoldsAndReleasesTheRun)
+{
+    Repeat({{EV_KEYDOWN, VK_F13, 0, 0, 1500}, {EV_KEYUP, VK_F13, 0, 0, 0}});
+    HWND progress = ProgressWindow();
+    ASSERT_NE(progress, nullptr);
+    Sleep(500);
+    SetForegroundWindow(probe);
+    PressKeys({VK_CONTROL, 'P'});
+    Win32Desktop desktop;
+    std::wstring paused = L"Paused, Press " + FormatHotkeyText(desktop, kHotkeyControl, 'P') + L" to Continue";
+    ASSERT_TRUE(WaitFor([&] { return ItemText(progress, IDC_STATUS) == paused; }, 5000));
+    Sleep(2000);
+    EXPECT_FALSE(IsWindowVisible(main)) << "held past the record's length";
+    PressKeys({VK_CONTROL, 'P'});
+    EXPECT_TRUE(MainBack(8000));
+}
+
+TEST_F(RepeatTest, HandMoveStopsWithTheNotice)
+{
+    Repeat({{EV_KEYDOWN, VK_F13, 0, 0, 20000}, {EV_KEYUP, VK_F13, 0, 0, 0}});
+    ASSERT_NE(ProgressWindow(), nullptr);
+    Sleep(800);  // past the quiet start
+    POINT pt;
+    GetCursorPos(&pt);
+    SetCursorPos(pt.x + 200, pt.y + 150);
+    HWND notice = FindDialog(program.Id(), L"Tavorin", 8000);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_NE(GetDlgItem(notice, IDC_DONT_SHOW), nullptr);
+    std::wcout << L"screenshot: " << SaveScreenshot(notice, L"user-control-notice") << std::endl;
+    PostMessageW(notice, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(MainBack());
+}
+
+TEST_F(RepeatTest, HiddenProgressWindowStillTakesTheStopHotkey)
+{
+    WritePrivateProfileStringW(L"Option", L"NoProgWnd", L"1", ConfigFile().c_str());
+    Repeat({{EV_KEYDOWN, VK_F13, 0, 0, 20000}, {EV_KEYUP, VK_F13, 0, 0, 0}});
+    HWND progress = ProgressWindow(false);
+    ASSERT_NE(progress, nullptr);
+    Sleep(500);
+    EXPECT_FALSE(IsWindowVisible(progress));
+    SetForegroundWindow(probe);
+    PressKeys({VK_MENU, VK_F2});
+    EXPECT_TRUE(MainBack(5000));
+}
+
+TEST_F(RepeatTest, ShutdownCountdownIsShownAndCancelled)
+{
+    SendMessageW(GetDlgItem(main, IDC_SHUTDOWN), BM_CLICK, 0, 0);
+    Repeat({{EV_KEYDOWN, VK_F13, 0, 0, 100}, {EV_KEYUP, VK_F13, 0, 0, 0}});
+    HWND countdown = FindDialog(program.Id(), L"Shutdown Computer");
+    ASSERT_NE(countdown, nullptr);
+    EXPECT_FALSE(ItemText(countdown, IDC_COUNTDOWN).empty());
+    std::wcout << L"screenshot: " << SaveScreenshot(countdown, L"shutdown-countdown") << std::endl;
+    PostMessageW(countdown, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(MainBack());
+}
+
+}  // namespace
