@@ -5,35 +5,16 @@
 #include "config/config_store.h"
 #include "config/ini_file.h"
 #include "config/profile.h"
+#include "sim_profile.h"
 #include "sim_system_folders.h"
 #include "temp_folder.h"
 
 namespace {
 
-// Profile values held in memory, keyed by "section/key".
-class MapProfile : public Profile {
-public:
-    std::wstring ReadString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
-                            const wchar_t* fallback) override
-    {
-        files.push_back(file);
-        auto found = values.find(std::wstring(section) + L"/" + key);
-        return found == values.end() ? fallback : found->second;
-    }
-    void WriteString(const std::wstring& file, const wchar_t* section, const wchar_t* key,
-                     const std::wstring& value) override
-    {
-        files.push_back(file);
-        values[std::wstring(section) + L"/" + key] = value;
-    }
-    std::map<std::wstring, std::wstring> values;
-    std::vector<std::wstring> files;
-};
-
 TEST(ConfigStore, ResolvesTheFoldersOfADefaultInstall)
 {
     SimSystemFolders system;
-    MapProfile profile;
+    SimProfile profile;
     ResolveFolders(system, profile);
     EXPECT_EQ(g_paths.appFolderAnsi, "C:\\Program Files\\Tavorin");
     EXPECT_EQ(g_paths.appFolder, L"C:\\Program Files\\Tavorin");
@@ -58,8 +39,8 @@ TEST(ConfigStore, SampleRecordIsRemovedFromTheDefaultFolderExceptOnXP)
     for (const auto& c : cases) {
         SimSystemFolders system;
         system.version = c.version;
-        MapProfile profile;
-        if (c.recordDirectory) profile.values[L"Option/RecordDirectory"] = c.recordDirectory;
+        SimProfile profile;
+        if (c.recordDirectory) profile.values[L"RecordDirectory"] = c.recordDirectory;
         ResolveFolders(system, profile);
         if (c.recordDirectory) {
             EXPECT_EQ(g_paths.recordDirectory, c.recordDirectory);
@@ -86,7 +67,7 @@ TEST(ConfigStore, ApplicationFolderNeedsAWholeNameWithABackslash)
         SimSystemFolders system;
         system.moduleName = c.name;
         system.moduleResult = c.result;
-        MapProfile profile;
+        SimProfile profile;
         ResolveFolders(system, profile);
         EXPECT_EQ(g_paths.appFolderAnsi, c.folder) << c.name;
     }
@@ -115,8 +96,8 @@ TEST(ConfigStore, HotkeyValuesScanAsTwoHexNumbers)
         {L"garbage", 0x70, 4},    {L"41,2zz", 0x41, 2},      {L"-1,1", 0xFFFFFFFF, 1}, {L"41;2", 0x70, 4},
     };
     for (const auto& c : cases) {
-        MapProfile profile;
-        if (c.stored) profile.values[L"Option/HK_StartRecord"] = c.stored;
+        SimProfile profile;
+        if (c.stored) profile.values[L"HK_StartRecord"] = c.stored;
         uint32_t vk = 1, modifiers = 1;
         ReadHotkeyValue(profile, L"HK_StartRecord", &vk, &modifiers, 0x70, 4);
         EXPECT_EQ(vk, c.vk) << (c.stored ? c.stored : L"(absent)");
@@ -126,11 +107,11 @@ TEST(ConfigStore, HotkeyValuesScanAsTwoHexNumbers)
 
 TEST(ConfigStore, HotkeyValuesWriteAsUpperHex)
 {
-    MapProfile profile;
+    SimProfile profile;
     WriteHotkeyValue(profile, L"HK_StopRecord", 0x70, 1);
     WriteHotkeyValue(profile, L"HK_PauseRepeat", 0xBE, 0xA);
-    EXPECT_EQ(profile.values[L"Option/HK_StopRecord"], L"70,1");
-    EXPECT_EQ(profile.values[L"Option/HK_PauseRepeat"], L"BE,A");
+    EXPECT_EQ(profile.values[L"HK_StopRecord"], L"70,1");
+    EXPECT_EQ(profile.values[L"HK_PauseRepeat"], L"BE,A");
 }
 
 TEST(ConfigStore, FlagsAreOnlyTheTextOne)
@@ -140,8 +121,8 @@ TEST(ConfigStore, FlagsAreOnlyTheTextOne)
         bool on;
     } cases[] = {{nullptr, false}, {L"1", true}, {L"0", false}, {L"true", false}, {L"01", false}, {L"", false}};
     for (const auto& c : cases) {
-        MapProfile profile;
-        if (c.stored) profile.values[L"Option/MoveNoStop"] = c.stored;
+        SimProfile profile;
+        if (c.stored) profile.values[L"MoveNoStop"] = c.stored;
         EXPECT_EQ(ReadOptionFlag(profile, L"MoveNoStop", L"0"), c.on) << (c.stored ? c.stored : L"(absent)");
     }
 }

@@ -5,24 +5,11 @@
 #include "config/config_store.h"
 #include "config/hotkeys.h"
 #include "config/profile.h"
+#include "sim_profile.h"
 #include "sim_desktop.h"
 #include "sim_prompt.h"
 
 namespace {
-
-class OptionProfile : public Profile {
-public:
-    std::wstring ReadString(const std::wstring&, const wchar_t*, const wchar_t* key, const wchar_t* fallback) override
-    {
-        auto found = values.find(key);
-        return found == values.end() ? fallback : found->second;
-    }
-    void WriteString(const std::wstring&, const wchar_t*, const wchar_t* key, const std::wstring& value) override
-    {
-        values[key] = value;
-    }
-    std::map<std::wstring, std::wstring> values;
-};
 
 TEST(Hotkeys, TextNamesModifiersInCtrlShiftAltOrder)
 {
@@ -69,7 +56,7 @@ TEST(Hotkeys, RegisterModifiersDropTheExtendedBit)
 
 TEST(Hotkeys, DefaultsOfTheFiveKeys)
 {
-    OptionProfile profile;
+    SimProfile profile;
     SimDesktop desktop;
     const struct {
         const HotkeyKey& key;
@@ -107,7 +94,7 @@ TEST(Hotkeys, RegistrationRule)
     for (const RegisterCase& c : cases) {
         SimDesktop desktop;
         desktop.takenHotkeys.insert({kModControl, 0x41});
-        OptionProfile profile;
+        SimProfile profile;
         if (c.stored) profile.values[L"HK_StartRecord"] = c.stored;
         SimPrompt prompt;
         std::wstring caption;
@@ -131,7 +118,7 @@ TEST(Hotkeys, RegistrationRule)
 TEST(Hotkeys, SameCombinationTwiceIsAConflict)
 {
     SimDesktop desktop;
-    OptionProfile profile;
+    SimProfile profile;
     profile.values[L"HK_StartRepeat"] = L"70,4";
     SimPrompt prompt;
     int window = 0;

@@ -5,25 +5,12 @@
 #include "app/main_window.h"
 #include "config/profile.h"
 #include "resources/resource.h"
+#include "sim_profile.h"
 #include "sim_desktop.h"
 #include "sim_dialog_controls.h"
 #include "sim_prompt.h"
 
 namespace {
-
-class KeyProfile : public Profile {
-public:
-    std::wstring ReadString(const std::wstring&, const wchar_t*, const wchar_t* key, const wchar_t* fallback) override
-    {
-        auto found = values.find(key);
-        return found == values.end() ? fallback : found->second;
-    }
-    void WriteString(const std::wstring&, const wchar_t*, const wchar_t* key, const std::wstring& value) override
-    {
-        values[key] = value;
-    }
-    std::map<std::wstring, std::wstring> values;
-};
 
 TEST(MainWindow, StartsWithOneRepeatAndNoDelay)
 {
@@ -78,7 +65,7 @@ TEST(MainWindow, ColumnWidthsAreTruncatedShares)
 TEST(MainWindow, HotkeysNameTheButtonsAndReRegister)
 {
     SimDesktop desktop;
-    KeyProfile profile;
+    SimProfile profile;
     SimPrompt prompt;
     SimDialogControls controls;
     int window = 0;

@@ -6,20 +6,10 @@
 #include "config/profile.h"
 #include "playback/player.h"
 #include "playback/run_state.h"
+#include "sim_profile.h"
 #include "sim_desktop.h"
 
 namespace {
-
-class EmptyProfile : public Profile {
-public:
-    std::wstring ReadString(const std::wstring&, const wchar_t*, const wchar_t* key, const wchar_t* fallback) override
-    {
-        auto found = values.find(key);
-        return found == values.end() ? fallback : found->second;
-    }
-    void WriteString(const std::wstring&, const wchar_t*, const wchar_t*, const std::wstring&) override {}
-    std::map<std::wstring, std::wstring> values;
-};
 
 class Status : public StatusText {
 public:
@@ -64,7 +54,7 @@ protected:
         return result;
     }
     SimDesktop desktop;
-    EmptyProfile profile;
+    SimProfile profile;
     Status status;
 };
 

@@ -10,6 +10,7 @@
 #include "playback/repeat_run.h"
 #include "playback/run_state.h"
 #include "resources/resource.h"
+#include "sim_profile.h"
 #include "sim_desktop.h"
 #include "sim_dialog_controls.h"
 #include "sim_prompt.h"
@@ -17,20 +18,6 @@
 #include "temp_folder.h"
 
 namespace {
-
-class MapProfile : public Profile {
-public:
-    std::wstring ReadString(const std::wstring&, const wchar_t*, const wchar_t* key, const wchar_t* fallback) override
-    {
-        auto found = values.find(key);
-        return found == values.end() ? fallback : found->second;
-    }
-    void WriteString(const std::wstring&, const wchar_t*, const wchar_t* key, const std::wstring& value) override
-    {
-        values[key] = value;
-    }
-    std::map<std::wstring, std::wstring> values;
-};
 
 class SimProgress : public ProgressWindow {
 public:
@@ -119,7 +106,7 @@ public:
     SimRecordList list;
     SimDialogControls controls;
     SimPrompt prompt;
-    MapProfile profile;
+    SimProfile profile;
     SimProgress progress;
     int progressWindow = 0;
     bool cancelShutdown = true;

@@ -14,26 +14,11 @@
 #include "playback/run_state.h"
 #include "playback/shutdown_countdown.h"
 #include "playback/user_control_notice.h"
+#include "sim_profile.h"
 #include "sim_desktop.h"
 #include "sim_prompt.h"
 
 namespace {
-
-class OptionProfile : public Profile {
-public:
-    std::wstring ReadString(const std::wstring&, const wchar_t*, const wchar_t* key, const wchar_t* fallback) override
-    {
-        auto found = values.find(key);
-        return found == values.end() ? fallback : found->second;
-    }
-    void WriteString(const std::wstring&, const wchar_t*, const wchar_t* key, const std::wstring& value) override
-    {
-        values[key] = value;
-        ++writes;
-    }
-    std::map<std::wstring, std::wstring> values;
-    int writes = 0;
-};
 
 TEST(CornerPlacement, CornersOfTheWorkArea)
 {
@@ -163,7 +148,7 @@ protected:
         g_bStop = g_bPaused = g_bStoppedByUser = false;
         g_pProgDlg = nullptr;
     }
-    OptionProfile profile;
+    SimProfile profile;
     SimPrompt prompt;
     int window = 0;
     std::vector<std::wstring> hints;
@@ -373,7 +358,7 @@ TEST(UserControlNotice, EveryClickWritesTheOption)
         {{true, false, true}, L"0"},
     };
     for (const auto& c : cases) {
-        OptionProfile profile;
+        SimProfile profile;
         for (bool checked : c.clicks) WriteDontShowChoice(profile, checked);
         EXPECT_EQ(profile.writes, static_cast<int>(c.clicks.size()));
         EXPECT_EQ(profile.values[L"UserCtrlTip"], c.stored);
@@ -390,7 +375,7 @@ TEST(UserControlNotice, ShownUnlessExactlyZero)
         {nullptr, true}, {L"0", false}, {L"1", true}, {L"", true}, {L"00", true}, {L" 0", true}, {L"no", true},
     };
     for (const auto& c : cases) {
-        OptionProfile profile;
+        SimProfile profile;
         if (c.stored) profile.values[L"UserCtrlTip"] = c.stored;
         EXPECT_EQ(UserControlNoticeWanted(profile), c.wanted) << (c.stored ? "stored" : "missing");
     }
