@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/capture_host_win32.h"
 #include "app/main_window.h"
 #include "app/repeat_host_win32.h"
 #include "app/tavorin_app_win32.h"
@@ -249,7 +250,8 @@ bool CTavorinDlg::OnPaintMinimized()
 
 void CTavorinDlg::OnRecord()
 {
-    // Recording arrives with the capture engine.
+    MainCaptureHost host(Handle(), m_desktop, m_profile, m_prompt);
+    RunRecording(host, g_paths.recordDirectory);
 }
 
 void CTavorinDlg::OnRepeatCommand()

@@ -10,16 +10,10 @@
 #include "playback/progress_window.h"
 #include "ui/controls_win32.h"
 #include "ui/dialog_win32.h"
+#include "ui/floating_window_win32.h"
 #include "ui/prompt_win32.h"
 
 class Profile;
-
-// The floating windows' placement: the size is kept, and neither the Z
-// order nor the activation changes.
-void MoveToBottomRight(HWND window, DesktopInput& desktop);
-void MoveToBottomLeft(HWND window, DesktopInput& desktop);
-// One placement tick: moves `window` when `hover` says so.
-void FollowHoverCorner(HoverCorner& hover, HWND window, DesktopInput& desktop);
 
 class CProgDlg : public Dialog, public ProgressWindow {
 public:

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "capture/capture_engine.h"
 #include "config/config_store.h"
 #include "library/record_list_view.h"
 #include "model/record_file.h"
@@ -151,7 +152,9 @@ RepeatPlan ReadRepeatPlan(RepeatHost& host)
 
 void RunRepeat(RepeatHost& host)
 {
-    if (g_bRepeating) return;
+    // A run refuses to start while a recording captures: it would record
+    // its own injections.
+    if (g_bRepeating || g_bRecording) return;
     RepeatingScope repeating;
 
     std::wstring path;
