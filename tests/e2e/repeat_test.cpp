@@ -202,3 +202,145 @@ TEST_F(RepeatTest, ShutdownCountdownIsShownAndCancelled)
 }
 
 }  // namespace
+
+namespace {
+
+// Recording in the real program, with input injected from here.
+class RecordTest : public RepeatTest {
+protected:
+    HWND StartRecording()
+    {
+        PostMessageW(main, WM_COMMAND, IDC_RECORD, 0);
+        HWND stop = nullptr;
+        WaitFor([&] {
+            stop = FindWindowW(L"TavorinStopWindow", nullptr);
+            return stop && IsWindowVisible(stop);
+        });
+        Sleep(300);
+        return stop;
+    }
+    void Click(POINT at, uint32_t down, uint32_t up)
+    {
+        desktop.SetCursor(at.x, at.y);
+        desktop.MouseEvent(kMouseMove | kMouseAbsolute, Normalised(at.x, desktop.ScreenWidth()),
+                           Normalised(at.y, desktop.ScreenHeight()), 0);
+        Pause();
+        desktop.MouseEvent(down, 0, 0, 0);
+        Pause();
+        desktop.MouseEvent(up, 0, 0, 0);
+        Pause();
+    }
+    void Key(BYTE vk)
+    {
+        desktop.KeyEvent(vk, static_cast<uint8_t>(desktop.ScanCodeOf(vk)), 0);
+        Pause();
+        desktop.KeyEvent(vk, static_cast<uint8_t>(desktop.ScanCodeOf(vk)), kKeyUp);
+        Pause();
+    }
+    void Pause() { WaitFor([] { return false; }, 60); }
+    static int32_t Normalised(int32_t x, int32_t size)
+    {
+        return static_cast<int32_t>((static_cast<int64_t>(x) * 65536 + size - 1) / size);
+    }
+    Win32Desktop desktop;
+};
+
+TEST_F(RecordTest, RecordsInjectedInputStoppedByTheButton)
+{
+    HWND stop = StartRecording();
+    ASSERT_NE(stop, nullptr);
+    EXPECT_EQ(ItemText(stop, IDC_STOP), L"Stop (" + FormatHotkeyText(desktop, kHotkeyShift, VK_F2) + L")");
+    std::wcout << L"screenshot: " << SaveScreenshot(stop, L"stop-window") << std::endl;
+
+    POINT at = OnProbe(probe, 50, 40);
+    Click(at, kMouseLeftDown, kMouseLeftUp);
+    Click(at, kMouseRightDown, kMouseRightUp);
+    Click(at, kMouseMiddleDown, kMouseMiddleUp);
+    desktop.MouseEvent(kMouseWheel, 0, 0, 120);
+    Pause();
+    desktop.MouseEvent(kMouseWheel, 0, 0, -120);
+    Pause();
+    Key('A');
+    Key(VK_LMENU);  // a system key
+    RECT button;
+    GetWindowRect(GetDlgItem(stop, IDC_STOP), &button);
+    Click({(button.left + button.right) / 2, (button.top + button.bottom) / 2}, kMouseLeftDown, kMouseLeftUp);
+
+    HWND save = FindDialog(program.Id(), L"Save Record");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(ItemText(save, IDC_RECORD_NAME), L"NewRecord3") << "two rows: the third record";
+    SendMessageW(GetDlgItem(save, IDC_RECORD_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"captured"));
+    PostMessageW(save, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return RowOf(L"captured") >= 0; }));
+
+    std::wstring error, description;
+    EventList events;
+    ASSERT_TRUE(LoadRecordFile(&error, records.File(L"captured.tvmc"), &description, &events)) << error;
+    std::vector<INPUTEVENT> seen;
+    for (const INPUTEVENT& ev : events)
+        if (ev.type != EV_MOUSEMOVE) seen.push_back(ev);
+    const uint16_t expected[] = {EV_LBUTTONDOWN, EV_LBUTTONUP, EV_RBUTTONDOWN, EV_RBUTTONUP, EV_MBUTTONDOWN,
+                                 EV_MBUTTONUP,   EV_MOUSEWHEEL, EV_MOUSEWHEEL, EV_KEYDOWN,    EV_KEYUP,
+                                 EV_KEYDOWN,     EV_KEYUP,      EV_LBUTTONDOWN, EV_LBUTTONUP};
+    ASSERT_EQ(seen.size(), sizeof(expected) / sizeof(expected[0]));
+    for (size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].type, expected[i]) << i;
+        if (i < 8) {
+            EXPECT_EQ(seen[i].x, at.x) << i;
+            EXPECT_EQ(seen[i].y, at.y) << i;
+        }
+    }
+    EXPECT_EQ(seen[6].wheelDelta, 120);
+    EXPECT_EQ(seen[7].wheelDelta, -120);
+    EXPECT_EQ(seen[8].x, 'A');
+    EXPECT_EQ(seen[10].x, VK_LMENU);
+    EXPECT_GE(seen[12].x, button.left) << "the stop click stays in the record";
+    EXPECT_LT(seen[12].x, button.right);
+    for (size_t i = 0; i + 1 < events.size(); ++i) EXPECT_LT(events[i].delay, 2000u) << i;
+    EXPECT_EQ(events.back().delay, 0u);
+    EXPECT_TRUE(MainBack());
+}
+
+TEST_F(RecordTest, StopHotkeyEndsTheRecording)
+{
+    HWND stop = StartRecording();
+    ASSERT_NE(stop, nullptr);
+    Key('B');
+    SetForegroundWindow(probe);
+    PressKeys({VK_SHIFT, VK_F2});
+    HWND save = FindDialog(program.Id(), L"Save Record");
+    ASSERT_NE(save, nullptr);
+    PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(MainBack());
+    EXPECT_EQ(ListRowCount(list), 2) << "cancelled: nothing saved";
+}
+
+TEST_F(RecordTest, NoInputForFiveSecondsDropsTheRecording)
+{
+    // Wine reports a window appearing under a resting cursor to the hooks as
+    // a mouse move; keep the cursor away from where the stop window comes.
+    SetCursorPos(1, 1);
+    Pause();
+    ASSERT_NE(StartRecording(), nullptr);
+    EXPECT_TRUE(MainBack(9000));
+    EXPECT_EQ(FindDialog(program.Id(), L"Save Record", 1500), nullptr);
+    EXPECT_EQ(FindWindowW(L"TavorinStopWindow", nullptr), nullptr);
+}
+
+TEST_F(RecordTest, StartRecordingHotkeyDuringARecordingChangesNothing)
+{
+    HWND stop = StartRecording();
+    ASSERT_NE(stop, nullptr);
+    Key('C');
+    SetForegroundWindow(probe);
+    PressKeys({VK_MENU, VK_F1});  // Start Recording
+    Pause();
+    EXPECT_EQ(FindWindowW(L"TavorinStopWindow", nullptr), stop) << "the same recording goes on";
+    PressKeys({VK_SHIFT, VK_F2});
+    HWND save = FindDialog(program.Id(), L"Save Record");
+    ASSERT_NE(save, nullptr);
+    PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(MainBack());
+}
+
+}  // namespace
