@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "capture/capture_engine.h"
 #include "config/profile.h"
 #include "model/record_file.h"
 #include "playback/player.h"
@@ -396,6 +397,13 @@ TEST_F(RepeatRunTest, NoSecondRunWhileOnePlays)
     RunRepeat(host);
     EXPECT_EQ(host.Passes(), 1);
     EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "hide"), 1);
+
+    // Nor while a recording captures: it would record the run's own input.
+    host.log.clear();
+    g_bRecording = true;
+    RunRepeat(host);
+    g_bRecording = false;
+    EXPECT_TRUE(host.log.empty());
 }
 
 }  // namespace
