@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -313,6 +314,100 @@ TEST_F(RecordTest, StopHotkeyEndsTheRecording)
     PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(MainBack());
     EXPECT_EQ(ListRowCount(list), 2) << "cancelled: nothing saved";
+}
+
+// Saves the recording that the Save Record dialog offers under `name`.
+void SaveOffered(const ProgramProcess& program, const std::wstring& name)
+{
+    HWND save = FindDialog(program.Id(), L"Save Record");
+    ASSERT_NE(save, nullptr);
+    SendMessageW(GetDlgItem(save, IDC_RECORD_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    PostMessageW(save, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(RecordTest, RecordedSessionReplaysTheSameInput)
+{
+    HWND stop = StartRecording();
+    ASSERT_NE(stop, nullptr);
+    Click(OnProbe(probe, 30, 20), kMouseLeftDown, kMouseLeftUp);
+    Key('R');
+    Click(OnProbe(probe, 200, 150), kMouseRightDown, kMouseRightUp);
+    RECT button;
+    GetWindowRect(GetDlgItem(stop, IDC_STOP), &button);
+    Click({(button.left + button.right) / 2, (button.top + button.bottom) / 2}, kMouseLeftDown, kMouseLeftUp);
+    SaveOffered(program, L"roundtrip");
+    ASSERT_TRUE(WaitFor([&] { return RowOf(L"roundtrip") >= 0; }));
+    ASSERT_TRUE(MainBack());
+    std::vector<std::wstring> recorded = g_probeLog;
+    ASSERT_EQ(recorded.size(), 6u) << "the probe saw the session while it was recorded";
+
+    g_probeLog.clear();
+    ListSelectRow(list, RowOf(L"roundtrip"));
+    PostMessageW(main, WM_COMMAND, IDC_REPEAT, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+    ASSERT_TRUE(MainBack());
+    // The replayed stop click lands where the stop window was and takes the
+    // focus along, so the releases after the pass go there, not here.
+    EXPECT_EQ(g_probeLog, recorded);
+}
+
+TEST_F(RecordTest, RecordsRealInputFromTheXServer)
+{
+    HWND stop = StartRecording();
+    ASSERT_NE(stop, nullptr);
+    SetForegroundWindow(probe);
+    POINT at = OnProbe(probe, 60, 70);
+    // xdotool is a Unix program; Wine starts it directly.
+    wchar_t command[256];
+    swprintf(command, 256, L"Z:\\usr\\bin\\xdotool mousemove %ld %ld click 1 key b", at.x, at.y);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
+    WaitFor([&] { return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0; });
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    WaitFor([] { return false; }, 1000);
+    PressKeys({VK_SHIFT, VK_F2});
+    SaveOffered(program, L"xinput");
+    ASSERT_TRUE(WaitFor([&] { return RowOf(L"xinput") >= 0; }));
+
+    std::wstring error, description;
+    EventList events;
+    ASSERT_TRUE(LoadRecordFile(&error, records.File(L"xinput.tvmc"), &description, &events)) << error;
+    bool click = false, key = false;
+    for (const INPUTEVENT& ev : events) {
+        if (ev.type == EV_LBUTTONDOWN && ev.x == at.x && ev.y == at.y) click = true;
+        if (ev.type == EV_KEYDOWN && ev.x == 'B') key = true;
+    }
+    EXPECT_TRUE(click) << "the X click, at its place";
+    EXPECT_TRUE(key) << "the X key";
+    EXPECT_EQ(std::count(g_probeLog.begin(), g_probeLog.end(), L"key down 42"), 1) << "and the probe still got it";
+}
+
+TEST_F(RecordTest, TakenStopHotkeyIsToldAndTheButtonStillStops)
+{
+    // The main window holds Alt+F1 already.
+    WritePrivateProfileStringW(L"Option", L"HK_StopRecord", L"70,4", ConfigFile().c_str());
+    PostMessageW(main, WM_COMMAND, IDC_RECORD, 0);
+    HWND box = FindDialog(program.Id(), L"Tavorin");
+    ASSERT_NE(box, nullptr);
+    Win32Desktop names;
+    EXPECT_EQ(ItemText(box, 0xFFFF), L"Hotkey '" + FormatHotkeyText(names, kHotkeyAlt, VK_F1) + L"' conflict!");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    HWND stop = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        stop = FindWindowW(L"TavorinStopWindow", nullptr);
+        return stop && IsWindowVisible(stop);
+    }));
+    WaitFor([] { return false; }, 500);
+    RECT button;
+    GetWindowRect(GetDlgItem(stop, IDC_STOP), &button);
+    Click({(button.left + button.right) / 2, (button.top + button.bottom) / 2}, kMouseLeftDown, kMouseLeftUp);
+    HWND save = FindDialog(program.Id(), L"Save Record");
+    ASSERT_NE(save, nullptr);
+    PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(MainBack());
 }
 
 TEST_F(RecordTest, NoInputForFiveSecondsDropsTheRecording)
