@@ -82,17 +82,17 @@ std::wstring FormatText(const wchar_t* format, std::initializer_list<FormatArg> 
             continue;
         }
         // An optional "0" flag and a width, as in "%02d".
-        const wchar_t* spec = p + 1;
-        bool zeros = *spec == L'0';
-        if (zeros) ++spec;
+        const wchar_t* cursor = p + 1;
+        bool zeros = *cursor == L'0';
+        if (zeros) ++cursor;
         size_t width = 0;
-        while (*spec >= L'0' && *spec <= L'9') width = width * 10 + static_cast<size_t>(*spec++ - L'0');
-        wchar_t conv = *spec;
+        while (*cursor >= L'0' && *cursor <= L'9') width = width * 10 + static_cast<size_t>(*cursor++ - L'0');
+        wchar_t conv = *cursor;
         if (conv != L's' && conv != L'd' && conv != L'u' && conv != L'X' && conv != L'x') {
             out += *p;
             continue;
         }
-        p = spec;
+        p = cursor;
         if (next == args.end()) continue;
         const FormatArg& arg = *next++;
         std::wstring field;
