@@ -92,7 +92,10 @@ BOOL CTavorinDlg::OnInitDialog()
     UpdateRepeatControls(controls);
     UpdateDelayControls(controls);
     RegisterMainHotkeys(m_desktop, m_profile, m_prompt, Handle(), controls);
-    return TRUE;
+    // The focus goes to the record list: on the Record button, the first
+    // control, Enter would start a recording.
+    m_listRecords.Focus();
+    return FALSE;
 }
 
 void CTavorinDlg::InitRepeatControls()
@@ -203,6 +206,11 @@ bool CTavorinDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
             return true;
         }
         break;
+    case DM_GETDEFID:
+        // Enter outside a focused button means OK, which does nothing here,
+        // rather than a click on the Record button.
+        *result = MAKELRESULT(IDOK, DC_HASDEFID);
+        return true;
     case WM_QUERYDRAGICON:
         *result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
