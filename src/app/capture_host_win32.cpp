@@ -1,5 +1,6 @@
 #include "app/capture_host_win32.h"
 
+#include "app/main_window_win32.h"
 #include "capture/stop_wnd.h"
 #include "library/record_library.h"
 #include "library/save_record_dlg.h"
@@ -29,10 +30,7 @@ void MainCaptureHost::HideMainWindow()
 
 void MainCaptureHost::BringBackMainWindow()
 {
-    ShowWindow(m_main, SW_SHOW);
-    SetForegroundWindow(m_main);
-    SetWindowPos(m_main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetWindowPos(m_main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowMainWindowOnTop(m_main);
 }
 
 void MainCaptureHost::CreateStopWindow()

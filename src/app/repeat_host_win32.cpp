@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/main_window_win32.h"
 #include "playback/progress_dlg.h"
 #include "playback/shutdown_dlg.h"
 #include "playback/shutdown_win32.h"
@@ -69,10 +70,7 @@ bool MainRepeatHost::ShutdownCancelled()
 
 void MainRepeatHost::BringBackMainWindow()
 {
-    ShowWindow(m_main, SW_SHOW);
-    SetForegroundWindow(m_main);
-    SetWindowPos(m_main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    SetWindowPos(m_main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    ShowMainWindowOnTop(m_main);
     SetFocus(GetDlgItem(m_main, IDC_RECORD_LIST));
 }
 

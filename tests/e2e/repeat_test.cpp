@@ -416,7 +416,7 @@ TEST_F(RecordTest, NoInputForFiveSecondsDropsTheRecording)
     // the hooks as a mouse move: rest it where no window of the test comes
     // or goes (bottom left; the stop window opens bottom right).
     SetCursorPos(10, GetSystemMetrics(SM_CYSCREEN) - 10);
-    Pause();
+    WaitFor([] { return false; }, 1500);  // until Wine has reported that move too
     ASSERT_NE(StartRecording(), nullptr);
     EXPECT_TRUE(MainBack(9000));
     EXPECT_EQ(FindDialog(program.Id(), L"Save Record", 1500), nullptr);
