@@ -11,6 +11,7 @@
 #include "playback/player.h"
 #include "playback/progress_window.h"
 #include "playback/run_state.h"
+#include "playback/user_control_notice.h"
 #include "resources/resource.h"
 #include "ui/dialog_controls.h"
 #include "ui/prompt.h"
@@ -222,7 +223,7 @@ void RunRepeat(RepeatHost& host)
     desktop.SetPreciseTiming(false);
     g_pProgDlg = nullptr;
 
-    if (g_bUserMoved && ReadOptionValue(host.Settings(), L"UserCtrlTip", L"1") != L"0") host.ShowUserControlNotice();
+    if (g_bUserMoved && UserControlNoticeWanted(host.Settings())) host.ShowUserControlNotice();
     if (!StayOpenAfterRun) {
         if (g_bStoppedByUser) {
             host.EndProcess(-2);
